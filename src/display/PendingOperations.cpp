@@ -2,9 +2,6 @@
 #include "core/Form1.h"
 
 namespace zvk {
-bool TForm1::AudioIn1BufferFilled(std::uint8_t*, std::int32_t&) { return false; }
-TriggerChannel TForm1::ChooseTriggerChannel() { return TriggerChannel::None; }
-void TForm1::TriggerStep(TriggerChannel) {}
 void TForm1::DisplayCycle() {}
 void TForm1::DrawGraticule() {}
 void TForm1::SelectLeftRange() {}
