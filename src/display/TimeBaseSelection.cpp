@@ -2,6 +2,8 @@
 #include "display/ScreenGeometry.h"
 #include "display/TimeBase.h"
 
+#include <QMainWindow>
+
 namespace zvk {
 
 namespace {
@@ -84,6 +86,8 @@ void TForm1::DrawTimeAxisLabels(TimeBaseSetting setting) {
     const double D = 2 * gridUnit;
     const int hc = ClientHeight() / 2;
 
+    // The window's font.
+    c.Font.Font = Window()->font();
     c.Pen.Color = vcl::clWhite;
     c.Pen.Width = 1;
     c.Font.Color = vcl::clWhite;

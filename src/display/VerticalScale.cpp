@@ -1,6 +1,8 @@
 #include "core/Form1.h"
 #include "display/VerticalRanges.h"
 
+#include <QMainWindow>
+
 namespace zvk {
 
 void TForm1::DrawVerticalScale() {
@@ -13,6 +15,8 @@ void TForm1::DrawVerticalScale() {
         c.LineTo(x1, y);
     };
 
+    // The window's font.
+    c.Font.Font = Window()->font();
     c.Pen.Width = 1;
     c.Pen.Color = vcl::clYellow;
     c.Font.Color = vcl::clYellow;
