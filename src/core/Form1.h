@@ -85,6 +85,9 @@ public:
     TimeBaseSetting appliedTimeBase = TimeBaseSetting::None;
     double pixelsPerPoint = 0.0;
     int32 samplesPerPoint = 0;
+    // Set by the headless measurement: display cycles compute everything but
+    // leave the canvas and the window alone.
+    bool displayDrawingOff = false;
 
     // Generators.
     int32 gen1Frequency = 0;
@@ -267,7 +270,9 @@ public:
     void DrawVerticalScale();
     void SelectTimeBase(TriggerChannel channel);
     void DrawScales();
-    void DrawTimeAxisLabels();
+    void DrawTimeAxisLabels(TimeBaseSetting setting);
+    void ApplyRange(TriggerChannel channel, VerticalRange range);
+    void ApplyTimeBase(TimeBaseSetting setting);
     void ComboBox9Click(vcl::TObject* Sender);
     void ComboBox10Click(vcl::TObject* Sender);
     void ComboBox2Click(vcl::TObject* Sender);
