@@ -2,7 +2,9 @@
 #include "core/Form1.h"
 
 namespace zvk {
-bool TForm1::AudioOut1FillBuffer(std::uint8_t*, std::int32_t&) { return false; }
+bool TForm1::AudioOut1FillBuffer(std::uint8_t*, std::int32_t&) {
+    return false;
+}
 void TForm1::AudioOut1Start(vcl::TObject*) {}
 void TForm1::ScrollBar4Change(vcl::TObject*) {}
 void TForm1::ComboBox7Click(vcl::TObject*) {}
