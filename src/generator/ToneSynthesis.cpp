@@ -12,11 +12,28 @@ long double TonePhase(std::int32_t n, std::int32_t frameRate, std::int32_t frequ
 
 std::int64_t ToneTerm(std::int32_t n, std::int32_t frameRate, std::int32_t frequency,
                       std::int32_t amplitude) {
-    const long double s = std::sin(TonePhase(n, frameRate, frequency));
-    if (!std::isfinite(s)) // a stream without a frame rate: silence, not garbage
+    if (amplitude == 0)
         return 0;
-    // |s * amplitude| <= 2^31, so the conversion cannot overflow.
-    return static_cast<std::int64_t>(std::nearbyint(s * static_cast<long double>(amplitude)));
+    const long double theta = TonePhase(n, frameRate, frequency);
+    if (!std::isfinite(theta)) // a stream without a frame rate: silence, not garbage
+        return 0;
+    const long double a = static_cast<long double>(amplitude);
+
+    // The double sine is ten times faster than the long double one. It gives
+    // the same rounded term unless the product lies near a half, within what
+    // the narrower phase and the double sine can be off; only then is the
+    // long double sine needed.
+    const double thetaD = static_cast<double>(theta);
+    const double phaseError = static_cast<double>(std::fabs(theta - thetaD));
+    const double ad = static_cast<double>(amplitude);
+    const double fast = std::sin(thetaD) * ad;
+    const double bound = std::fabs(ad) * (phaseError + 0x1p-50) + 0x1p-40;
+    const double distanceToHalf = std::fabs(fast - std::floor(fast) - 0.5);
+    if (distanceToHalf > 4 * bound)
+        return std::lrint(fast); // default rounding mode: halves to even
+
+    // |sin * amplitude| <= 2^31, so the conversion cannot overflow.
+    return static_cast<std::int64_t>(std::nearbyint(std::sin(theta) * a));
 }
 
 std::int16_t SaturateSample(std::int64_t value) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <vector>
 
 namespace {
@@ -32,6 +33,27 @@ TEST(TwoToneFill, GeneratorOneAt100HzMatchesTheReferenceSamples) {
     // The short constant shows here: with full pi these would be 0 and -128.
     EXPECT_EQ(s[11025], -1);
     EXPECT_EQ(s[22049], -131);
+}
+
+// Every term must round exactly as the long double formula does, across the
+// frequencies and amplitudes the panels and typed entries can produce.
+TEST(ToneTermTest, MatchesTheLongDoubleFormulaEverywhere) {
+    std::mt19937 rng(20040101);
+    std::uniform_int_distribution<std::int32_t> sample(0, 22049);
+    std::uniform_int_distribution<std::int32_t> audible(0, 20000);
+    std::uniform_int_distribution<std::int32_t> anyInt(std::numeric_limits<std::int32_t>::min(),
+                                                       std::numeric_limits<std::int32_t>::max());
+    std::uniform_int_distribution<std::int32_t> barAmplitude(0, 32767);
+    for (int i = 0; i < 300000; ++i) {
+        const std::int32_t n = sample(rng);
+        const bool wild = i % 10 == 0;
+        const std::int32_t f = wild ? anyInt(rng) : audible(rng);
+        const std::int32_t a = wild ? anyInt(rng) : barAmplitude(rng);
+        const long double th = static_cast<long double>(n) / kRate * 3.14159L * 2 * f;
+        const auto expected =
+            static_cast<std::int64_t>(std::nearbyint(std::sin(th) * static_cast<long double>(a)));
+        ASSERT_EQ(ToneTerm(n, kRate, f, a), expected) << "n " << n << " f " << f << " a " << a;
+    }
 }
 
 TEST(TwoToneFill, SilentCombinationsGiveZeroBuffers) {
