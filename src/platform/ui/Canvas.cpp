@@ -7,7 +7,9 @@
 
 namespace vcl {
 
-TCanvas::TCanvas() : image_(1, 1, QImage::Format_RGB32) { image_.fill(Qt::black); }
+TCanvas::TCanvas() : image_(1, 1, QImage::Format_RGB32) {
+    image_.fill(Qt::black);
+}
 
 void TCanvas::SetSize(int width, int height) {
     QImage next(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
@@ -69,9 +71,11 @@ void TCanvas::LineTo(int x, int y) {
         const std::int64_t major = major0 + sMajor * i;
         const std::int64_t minor = minor0 + sMinor * ((2 * i * nMinor + n) / (2 * n));
         if (xMajor)
-            SetPixel(static_cast<int>(major), static_cast<int>(std::clamp<std::int64_t>(minor, -1, image_.height())), rgb);
+            SetPixel(static_cast<int>(major),
+                     static_cast<int>(std::clamp<std::int64_t>(minor, -1, image_.height())), rgb);
         else
-            SetPixel(static_cast<int>(std::clamp<std::int64_t>(minor, -1, image_.width())), static_cast<int>(major), rgb);
+            SetPixel(static_cast<int>(std::clamp<std::int64_t>(minor, -1, image_.width())),
+                     static_cast<int>(major), rgb);
     }
     Changed();
 }

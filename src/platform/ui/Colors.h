@@ -31,6 +31,8 @@ inline QColor ToQColor(TColor c) {
                   static_cast<int>((c >> 16) & 0xFF));
 }
 
-inline TColor FromQColor(const QColor& c) { return RGB(c.red(), c.green(), c.blue()); }
+inline TColor FromQColor(const QColor& c) {
+    return RGB(c.red(), c.green(), c.blue());
+}
 
 } // namespace vcl

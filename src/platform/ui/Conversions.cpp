@@ -33,6 +33,8 @@ std::int32_t StrToInt(const std::string& text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string IntToStr(long long value) { return std::to_string(value); }
+std::string IntToStr(long long value) {
+    return std::to_string(value);
+}
 
 } // namespace vcl

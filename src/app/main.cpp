@@ -1,0 +1,27 @@
+#include "app/CommandLine.h"
+#include "app/Program.h"
+
+#include <QApplication>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    zvk::CommandLine options;
+    std::string error;
+    if (!zvk::ParseCommandLine(args, options, error)) {
+        std::cerr << "zvukoskop: " << error << "\n" << zvk::UsageText();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << zvk::UsageText();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "zvukoskop " << ZVK_VERSION << "\n";
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zvukoskop"));
+    zvk::ApplyInstrumentStyle();
+    return zvk::RunInstrument(options);
+}

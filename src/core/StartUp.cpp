@@ -1,0 +1,135 @@
+// Start-up: the state and the controls get their start-up values, the card's
+// volumes are saved and set, playback starts and the idle cycle is installed.
+#include "core/Form1.h"
+
+#include "audio/AudioIO.h"
+#include "platform/mm/MMSystem.h"
+
+#include <cmath>
+
+namespace zvk {
+
+void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
+    // 1.
+    sampleCount = AudioIn1->BufferSize() / 2;
+    // 2.
+    SetHeight(525);
+    SetWidth(800);
+    SetTop(0);
+    SetLeft(0);
+    SetClientHeight(526);
+    const int hc = ClientHeight() / 2;
+    // 3.
+    Panel110->SetTop(498);
+    Panel110->SetLeft(388);
+    // 4.
+    rightSignIndex = 1;
+    // 5.
+    TrackBar1->SetTop(hc - 220);
+    Edit18->SetTop(hc - 226);
+    Edit2->SetTop(hc - 226);
+    Edit19->SetTop(hc + 212);
+    Edit5->SetTop(hc + 212);
+    // 6.
+    leftCalibration = 0.066465;
+    leftDisplayFactor = 0.089;
+    rightDisplayFactor = 0.089;
+    rightCalibration = 0.066424;
+    // 7.
+    gen2Frequency = 0;
+    gen2Amplitude = 0;
+    // 8.
+    ComboBox9->SetItemIndex(0);
+    ComboBox10->SetItemIndex(0);
+    RadioButton5->SetChecked(true);
+    // 9.
+    timeBaseFromGenerator = 0;
+    // 10.
+    rightDivisionValue = 10.0;
+    rightRangeGain = 1.0;
+    leftDivisionValue = 10.0;
+    leftRangeGain = 1.0;
+    // 11.
+    gridEnabled = 1;
+    periodicMode = 1;
+    gridBrightness = 75;
+    DrawGraticule();
+    // 12.
+    samplesPerPoint = 6;
+    rightTrackDivisor = 16;
+    leftTrackDivisor = 16;
+    // 13.
+    leftAppliedRange = VerticalRange::mV100;
+    rightAppliedRange = VerticalRange::mV100;
+    Edit18->SetText("+mV");
+    Edit2->SetText("+mV");
+    Edit19->SetText("-mV");
+    Edit5->SetText("-mV");
+    appliedTimeBase = TimeBaseSetting::None;
+    // 14.
+    ComboBox1->SetItemIndex(0);
+    timeBaseFromGenerator = 0;
+    rightRangeAuto = 1;
+    timeBaseAuto = 1;
+    ComboBox2->SetItemIndex(0);
+    leftRangeAuto = 1;
+    ComboBox3->SetItemIndex(0);
+    ComboBox4->SetItemIndex(0);
+    ComboBox5->SetItemIndex(0);
+    ComboBox6->SetItemIndex(0);
+    // 15. No result is examined: a missing device leaves the saved value 0.
+    mm::waveOutGetVolume(0, &savedWaveOutVolume);
+    mm::auxGetVolume(3, &savedAuxVolume3);
+    mm::auxGetVolume(2, &savedAuxVolume2);
+    mm::auxGetVolume(4, &savedAuxVolume4);
+    mm::auxGetVolume(1, &savedAuxVolume1);
+    mm::auxGetVolume(5, &savedAuxVolume5);
+    mm::waveOutSetVolume(0, 0x0000FFFFu);
+    // 16.
+    Panel13->SetTop(hc + 235);
+    Panel13->SetLeft(0);
+    // 17. Moving the position to the new Min raises ScrollBar5Change.
+    ScrollBar5->SetMin(100);
+    ScrollBar5->SetMax(1000);
+    ScrollBar5->SetPosition(100);
+    gen1Frequency = ScrollBar5->Position();
+    Edit14->SetText(" " + std::to_string(gen1Frequency));
+    ScrollBar5->SetLargeChange(10);
+    ScrollBar5->SetSmallChange(1);
+    // 18.
+    leftFrequency = 40.0;
+    rightFrequency = 40.0;
+    // 19.
+    Panel14->SetVisible(false);
+    // 20.
+    ComboBox7->SetItemIndex(0);
+    ComboBox8->SetItemIndex(1);
+    // 21. Raises ScrollBar4Change.
+    ScrollBar4->SetMin(0);
+    ScrollBar4->SetMax(32767);
+    ScrollBar4->SetPosition(9000);
+    gen1Amplitude = ScrollBar4->Position();
+    const long double readout = static_cast<long double>(gen1Amplitude) / 32.767L * 0.78L * 2.4L;
+    Edit13->SetText(std::to_string(static_cast<long long>(std::nearbyint(readout))));
+    // 22.
+    timeBaseFromGenerator = 0;
+    timeBaseAuto = 1;
+    // 23.
+    Panel6->SetVisible(false);
+    Panel410->SetTop(472);
+    // 24.
+    sweptMode = 0;
+    autoGenRunning = 0;
+    Timer1->SetEnabled(false);
+    // 25.
+    leftTraceVisible = 1;
+    rightTraceVisible = 1;
+    // 26.
+    if (!AudioOut1->StartStream(AudioOut1))
+        AudioOut1->StartStream(AudioOut1);
+    // 27.
+    if (vcl::Application())
+        vcl::Application()->OnIdle = [this](vcl::TObject* s, bool& done) { MyIdleEvent(s, done); };
+}
+
+} // namespace zvk
