@@ -1,6 +1,8 @@
 // The window's playback fill and the swept generator's panel.
 #include "FormFixture.h"
 
+#include "audio/AudioIO.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
