@@ -155,6 +155,8 @@ private:
             const WAVEFORMATEX& f = d->Format();
             const std::size_t got =
                 d->CopyOutput(bytes_.data(), std::size_t{frames} * f.nBlockAlign);
+            if (got < std::size_t{frames} * f.nBlockAlign)
+                d->MarkDry();
             d->CompleteOutputUpTo(d->CopyPosition());
             const std::size_t n = got / f.nBlockAlign;
             const int step = f.wBitsPerSample / 8;
