@@ -38,6 +38,7 @@ constexpr qint64 kWatchdogMs = 2000;
 constexpr qint64 kLingerMs = 3000;
 constexpr int kOpenTimeoutMs = 5000;
 constexpr double kMinLatency = 0.1;
+constexpr qint64 kRefreshMs = 2000;
 
 std::string& WantedName(bool input) {
     static std::string in, out;
@@ -449,6 +450,10 @@ public:
             if (req->code != MMSYSERR_NOERROR) {
                 if (!req->detail.empty())
                     SetErrorDetail(req->detail);
+                // The device list may be stale (a server or card came back):
+                // refresh it for a later attempt.
+                if (req->code == MMSYSERR_BADDEVICEID || req->code == MMSYSERR_ERROR)
+                    Refresh({});
                 return req->code;
             }
             line = req->line;
@@ -629,6 +634,17 @@ private:
             *lp = nullptr;
         }
         timer_->stop();
+        lastRefresh_.invalidate();
+        Refresh(std::move(lines));
+    }
+
+    // Re-initialises PortAudio on the worker (closing the given lines
+    // first), at most every kRefreshMs and only with no line open.
+    void Refresh(std::vector<Line*> lines) {
+        if (lines.empty() && (in_ || out_ || (lastRefresh_.isValid() &&
+                                               lastRefresh_.elapsed() < kRefreshMs)))
+            return;
+        lastRefresh_.start();
         restarting_->store(true);
         worker_.Post([lines, flag = restarting_] {
             for (Line* l : lines)
@@ -647,6 +663,7 @@ private:
     std::vector<std::uint8_t> scratch_;
     std::shared_ptr<std::atomic<bool>> restarting_ = std::make_shared<std::atomic<bool>>(false);
     bool hung_ = false;
+    QElapsedTimer lastRefresh_;
 };
 
 PaDevice::~PaDevice() {
