@@ -2,6 +2,8 @@
 // clock: nothing moves until the test advances it and delivers the events.
 #include "audio/AudioIO.h"
 
+#include "platform/ui/Application.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -446,6 +448,20 @@ TEST_F(Streams, DeviceTextsBusyMissingFormatAndLost) {
     EXPECT_NE(in->ErrorText().find("lost"), std::string::npos) << in->ErrorText();
     EXPECT_TRUE(in->StartStream(in)) << "the next start takes a new device";
 
+    // The same for playback whose event keeps filling: the refill that the
+    // lost device refuses must not hold the stream open.
+    MakeWindowPlayback();
+    out->OnFillBuffer = [](std::uint8_t*, std::int32_t&) { return true; };
+    ASSERT_TRUE(out->StartStream(out));
+    Play(22050);
+    mm::LoopbackLoseDevices();
+    Pump();
+    EXPECT_FALSE(out->GetDeviceOpen());
+    EXPECT_NE(out->ErrorText().find("lost"), std::string::npos) << out->ErrorText();
+    EXPECT_TRUE(out->StartStream(out));
+    delete out;
+    out = nullptr;
+
     std::string msg;
     delete in;
     in = nullptr;
@@ -466,6 +482,8 @@ TEST_F(Streams, AnExceptionInTheBufferEventCountsAsARefusal) {
     Play(16000);
     EXPECT_EQ(calls, 2);
     EXPECT_FALSE(in->GetDeviceOpen()) << "the stream still closes and can restart";
+    ASSERT_NE(vcl::Application(), nullptr);
+    EXPECT_EQ(vcl::Application()->LastExceptionMessage(), "handler failed") << "and is reported";
 }
 
 namespace {

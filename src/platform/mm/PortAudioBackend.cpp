@@ -35,6 +35,7 @@ namespace {
 
 constexpr int kPollMs = 5;
 constexpr qint64 kWatchdogMs = 2000;
+constexpr qint64 kFirstCallbackMs = 6000;
 constexpr qint64 kLingerMs = 3000;
 constexpr int kOpenTimeoutMs = 5000;
 constexpr double kMinLatency = 0.1;
@@ -562,7 +563,10 @@ private:
                 l->seenCallbacks = calls;
                 l->sinceProgress.restart();
             }
-            if (l->finished.load() || l->sinceProgress.elapsed() > kWatchdogMs)
+            // A capture through a sound server may take well over a second
+            // to deliver its first frames; after that, silence means loss.
+            const qint64 limit = calls == 0 ? kFirstCallbackMs : kWatchdogMs;
+            if (l->finished.load() || l->sinceProgress.elapsed() > limit)
                 lost = true;
         }
         if (lost) {
@@ -641,8 +645,8 @@ private:
     // Re-initialises PortAudio on the worker (closing the given lines
     // first), at most every kRefreshMs and only with no line open.
     void Refresh(std::vector<Line*> lines) {
-        if (lines.empty() && (in_ || out_ || (lastRefresh_.isValid() &&
-                                               lastRefresh_.elapsed() < kRefreshMs)))
+        if (lines.empty() &&
+            (in_ || out_ || (lastRefresh_.isValid() && lastRefresh_.elapsed() < kRefreshMs)))
             return;
         lastRefresh_.start();
         restarting_->store(true);
