@@ -6,6 +6,7 @@ target_compile_definitions(pulse_e2e PRIVATE
   ZVK_PULSE_SCRIPT="${CMAKE_CURRENT_SOURCE_DIR}/audio/e2e/pulse_daemon.sh")
 foreach(case IN ITEMS
     "tone-through-null-sink:PulseE2E.ToneReachesTheFirstValueOfEachFrameWithinTwoSeconds"
+    "cpu-of-sound-threads:PulseE2E.CpuOfTheSoundThreads"
     "play-to-capture-latency:PulseE2E.PlayToCaptureLatency"
     "server-killed-and-back:PulseE2E.ServerKilledWhileRunningClosesTheStreamsAndCaptureComesBack")
   string(REPLACE ":" ";" parts "${case}")
