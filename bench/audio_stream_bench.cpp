@@ -5,6 +5,7 @@
 #include "platform/mm/SpscRing.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -54,6 +55,68 @@ void BM_LoopbackSecondOfSound(benchmark::State& state) {
     QCoreApplication::sendPostedEvents();
 }
 BENCHMARK(BM_LoopbackSecondOfSound)->Unit(benchmark::kMillisecond);
+
+// Play-to-capture latency on the real-time loopback clock: the time from
+// starting playback to the moment its first sample was recorded, taken from
+// the capture event of the buffer holding the onset less the recording time
+// of the frames after the onset.
+void BM_LoopbackPlayToCapture(benchmark::State& state) {
+    std::string msg;
+    mm::SelectBackend("loopback", msg);
+    mm::LoopbackSetManualClock(false);
+    mm::waveOutSetVolume(0, 0x0000FFFFu);
+    QElapsedTimer clock;
+    clock.start();
+    auto* out = new TAudioOut(nullptr);
+    out->SetBufferSize(44100);
+    out->SetFrameRate(44100);
+    out->OnFillBuffer = [](std::uint8_t* b, std::int32_t& size) {
+        for (std::int32_t i = 0; i < size / 2; ++i) {
+            const std::int16_t v = 8000;
+            std::memcpy(b + 2 * i, &v, 2);
+        }
+        return true;
+    };
+    auto* in = new TAudioIn(nullptr);
+    in->SetBufferSize(32000);
+    in->SetNumBuffers(2);
+    in->SetFrameRate(44100);
+    in->SetStereo(true);
+    qint64 startedAt = 0, onsetAt = -1;
+    in->OnBufferFilled = [&](std::uint8_t* b, std::int32_t& size) {
+        if (onsetAt < 0 && startedAt > 0) {
+            for (std::int32_t i = 0; i < size / 4; ++i) {
+                std::int16_t v;
+                std::memcpy(&v, b + 4 * i, 2);
+                if (v > 1000) {
+                    onsetAt = clock.nsecsElapsed() -
+                              static_cast<qint64>((size / 4 - i) * 1e9 / 44100.0);
+                    break;
+                }
+            }
+        }
+        return true;
+    };
+    in->StartStream(in);
+    for (auto _ : state) {
+        onsetAt = -1;
+        startedAt = clock.nsecsElapsed();
+        out->StartStream(out);
+        while (onsetAt < 0 && clock.nsecsElapsed() - startedAt < 3'000'000'000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        state.SetIterationTime(static_cast<double>(onsetAt - startedAt) / 1e9);
+        out->StopNow();
+        const qint64 quietUntil = clock.nsecsElapsed() + 400'000'000;
+        startedAt = 0;
+        while (clock.nsecsElapsed() < quietUntil)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    delete in;
+    delete out;
+    QCoreApplication::sendPostedEvents();
+    mm::waveOutSetVolume(0, 0xFFFFFFFFu);
+}
+BENCHMARK(BM_LoopbackPlayToCapture)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void BM_RingTransfer(benchmark::State& state) {
     mm::detail::SpscRing ring(1 << 16);

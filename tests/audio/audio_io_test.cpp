@@ -79,10 +79,10 @@ TEST(StreamFormat, FreshStreamDefaults) {
     EXPECT_EQ(s.GetDeviceId(), mm::WAVE_MAPPER);
     EXPECT_EQ(s.ErrorText(), "");
     const mm::WAVEFORMATEX& f = s.GetWaveFormat();
-    EXPECT_EQ(f.wFormatTag, 1);
-    EXPECT_EQ(f.nBlockAlign, 2);
-    EXPECT_EQ(f.nAvgBytesPerSec, 44100u);
-    EXPECT_EQ(f.cbSize, 0);
+    EXPECT_EQ(+f.wFormatTag, 1);
+    EXPECT_EQ(+f.nBlockAlign, 2);
+    EXPECT_EQ(+f.nAvgBytesPerSec, 44100u);
+    EXPECT_EQ(+f.cbSize, 0);
     for (int i = 0; i < 4; ++i) {
         ASSERT_NE(s.GetBufferData(i), nullptr);
         EXPECT_EQ(s.GetBufferLength(i), 8192);
@@ -126,8 +126,8 @@ TEST(StreamFormat, SettersTable) {
         EXPECT_EQ(s.GetRequestedBufferSize(), c.wantRequested) << c.what;
         EXPECT_EQ(s.NumBuffers(), c.wantBuffers) << c.what;
         EXPECT_EQ(s.Quantization(), c.wantBits) << c.what;
-        EXPECT_EQ(s.GetWaveFormat().nBlockAlign, c.wantAlign) << c.what;
-        EXPECT_EQ(s.GetWaveFormat().nAvgBytesPerSec, c.wantAlign * 22050u) << c.what;
+        EXPECT_EQ(+s.GetWaveFormat().nBlockAlign, c.wantAlign) << c.what;
+        EXPECT_EQ(+s.GetWaveFormat().nAvgBytesPerSec, c.wantAlign * 22050u) << c.what;
     }
     // The window's settings, in the resource's order.
     TAudioIn cap(nullptr);
@@ -136,7 +136,7 @@ TEST(StreamFormat, SettersTable) {
     cap.SetFrameRate(44100);
     cap.SetStereo(true);
     EXPECT_EQ(cap.BufferSize(), 32000);
-    EXPECT_EQ(cap.GetWaveFormat().nAvgBytesPerSec, 176400u);
+    EXPECT_EQ(+cap.GetWaveFormat().nAvgBytesPerSec, 176400u);
     EXPECT_NE(cap.GetBufferData(3), nullptr) << "allocated while NumBuffers was still 4";
 }
 

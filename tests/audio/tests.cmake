@@ -4,6 +4,13 @@ add_executable(pulse_e2e ${CMAKE_CURRENT_SOURCE_DIR}/audio/e2e/pulse_e2e.cpp)
 target_link_libraries(pulse_e2e PRIVATE zvk_audio zvk_testsupport GTest::gtest)
 target_compile_definitions(pulse_e2e PRIVATE
   ZVK_PULSE_SCRIPT="${CMAKE_CURRENT_SOURCE_DIR}/audio/e2e/pulse_daemon.sh")
+set(ZVK_E2E_ENV "QT_QPA_PLATFORM=offscreen")
+if(ZVK_SANITIZE)
+  # ALSA's plugins and libpulse keep allocations past Pa_Terminate (they are
+  # unloaded by then, so no suppression can name them); our own code's leaks
+  # are checked by the loopback tests.
+  list(APPEND ZVK_E2E_ENV "ASAN_OPTIONS=detect_leaks=0")
+endif()
 foreach(case IN ITEMS
     "tone-through-null-sink:PulseE2E.ToneReachesTheFirstValueOfEachFrameWithinTwoSeconds"
     "cpu-of-sound-threads:PulseE2E.CpuOfTheSoundThreads"
@@ -17,5 +24,5 @@ foreach(case IN ITEMS
     LABELS "audio-e2e"
     TIMEOUT 120
     RUN_SERIAL TRUE
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    ENVIRONMENT "${ZVK_E2E_ENV}")
 endforeach()
