@@ -89,8 +89,8 @@ void BM_LoopbackPlayToCapture(benchmark::State& state) {
                 std::int16_t v;
                 std::memcpy(&v, b + 4 * i, 2);
                 if (v > 1000) {
-                    onsetAt = clock.nsecsElapsed() -
-                              static_cast<qint64>((size / 4 - i) * 1e9 / 44100.0);
+                    onsetAt =
+                        clock.nsecsElapsed() - static_cast<qint64>((size / 4 - i) * 1e9 / 44100.0);
                     break;
                 }
             }

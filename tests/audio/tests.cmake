@@ -14,6 +14,7 @@ endif()
 foreach(case IN ITEMS
     "tone-through-null-sink:PulseE2E.ToneReachesTheFirstValueOfEachFrameWithinTwoSeconds"
     "cpu-of-sound-threads:PulseE2E.CpuOfTheSoundThreads"
+    "devices-listed-and-chosen:PulseE2E.DevicesListedAndChosenByName"
     "play-to-capture-latency:PulseE2E.PlayToCaptureLatency"
     "server-killed-and-back:PulseE2E.ServerKilledWhileRunningClosesTheStreamsAndCaptureComesBack")
   string(REPLACE ":" ";" parts "${case}")

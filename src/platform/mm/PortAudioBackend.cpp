@@ -18,6 +18,7 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <alsa/asoundlib.h>
 #include <portaudio.h>
 
 #include <algorithm>
@@ -40,6 +41,15 @@ constexpr qint64 kLingerMs = 3000;
 constexpr int kOpenTimeoutMs = 5000;
 constexpr double kMinLatency = 0.1;
 constexpr qint64 kRefreshMs = 2000;
+
+// ALSA reports every configuration it probes and cannot use (dozens of
+// lines at each start); the errors that matter come back as results.
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void InitializeSoundSystem() {
+    if (qEnvironmentVariableIsEmpty("ZVK_AUDIO_DEBUG"))
+        snd_lib_error_set_handler(QuietAlsa);
+}
 
 std::string& WantedName(bool input) {
     static std::string in, out;
@@ -380,6 +390,7 @@ public:
         auto result = std::make_shared<std::tuple<PaError, PaDeviceIndex, PaDeviceIndex>>();
         if (!worker_.RunSync(
                 [result] {
+                    InitializeSoundSystem();
                     const PaError err = Pa_Initialize();
                     *result = {err, err == paNoError ? Pa_GetDefaultInputDevice() : paNoDevice,
                                err == paNoError ? Pa_GetDefaultOutputDevice() : paNoDevice};

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstring>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -307,6 +308,25 @@ TEST_F(PulseE2E, CpuOfTheSoundThreads) {
               << 100.0 * (gui1 - gui0) / wall << " %\n";
     EXPECT_GT(captures - before, 20) << "capture keeps reopening";
     EXPECT_TRUE(out->GetDeviceOpen());
+}
+
+TEST_F(PulseE2E, DevicesListedAndChosenByName) {
+    std::ostringstream list;
+    ASSERT_TRUE(mm::ListDevices(list));
+    const std::string text = list.str();
+    EXPECT_NE(text.find("capture devices:"), std::string::npos) << text;
+    EXPECT_NE(text.find("playback devices:"), std::string::npos) << text;
+    EXPECT_NE(text.find("* "), std::string::npos) << "the default is marked:\n" << text;
+    EXPECT_NE(text.find("pulse"), std::string::npos) << text;
+
+    mm::SetInputDeviceName("no-such-card");
+    EXPECT_FALSE(in->StartStream(in));
+    EXPECT_NE(in->ErrorText().find("missing"), std::string::npos) << in->ErrorText();
+    mm::SetInputDeviceName("PULSE"); // any part of the name, any case
+    bool reached = false;
+    RunUntil([&] { return captures > 0; }, 8000, reached);
+    mm::SetInputDeviceName("");
+    EXPECT_TRUE(reached) << in->ErrorText();
 }
 
 TEST_F(PulseE2E, ServerKilledWhileRunningClosesTheStreamsAndCaptureComesBack) {
