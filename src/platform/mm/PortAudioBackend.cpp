@@ -16,7 +16,9 @@
 #include "platform/mm/SpscRing.h"
 #include "platform/mm/WaveDevice.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <alsa/asoundlib.h>
 #include <portaudio.h>
@@ -371,7 +373,7 @@ private:
 class PaBackend final : public Backend {
 public:
     ~PaBackend() override {
-        delete timer_;
+        delete timer_.data();
         std::vector<Line*> lines;
         for (Line* l : {in_, out_})
             if (l)
@@ -409,7 +411,7 @@ public:
             message = defIn == paNoDevice ? "no capture device" : "no playback device";
             return false;
         }
-        timer_ = new QTimer;
+        timer_ = new QTimer(QCoreApplication::instance());
         timer_->setInterval(kPollMs);
         QObject::connect(timer_, &QTimer::timeout, [this] { Poll(); });
         return true;
@@ -671,7 +673,8 @@ private:
     }
 
     Worker worker_;
-    QTimer* timer_ = nullptr;
+    // Owned by the application object, so it never outlives Qt.
+    QPointer<QTimer> timer_;
     Line* in_ = nullptr;
     Line* out_ = nullptr;
     std::string lineName_[2];
