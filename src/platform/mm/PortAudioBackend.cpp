@@ -399,7 +399,7 @@ public:
                 },
                 kOpenTimeoutMs)) {
             message = "the sound system does not respond";
-            hung_ = true;
+            hung_->store(true);
             return false;
         }
         std::tie(e, defIn, defOut) = *result;
@@ -422,7 +422,7 @@ public:
     MMRESULT Open(bool input, std::uint32_t handle, UINT, const WAVEFORMATEX& format,
                   QObject* callback, DWORD_PTR instance,
                   std::unique_ptr<WaveDevice>& device) override {
-        if (hung_) {
+        if (hung_->load()) {
             SetErrorDetail("the sound system does not respond");
             return MMSYSERR_ERROR;
         }
@@ -442,22 +442,26 @@ public:
             req->line = new Line(input, format, RingBytes(format, input));
             req->old = old;
             req->name = name;
-            const bool inTime = worker_.RunSync(
-                [req] {
+            worker_.RunSync(
+                [req, hung = hung_] {
                     if (req->old)
                         CloseLine(req->old);
                     req->code = OpenLine(req->line, req->name, req->detail);
                     std::lock_guard<std::mutex> lock(req->m);
+                    req->finished = true;
                     if (req->code != MMSYSERR_NOERROR || req->abandoned) {
                         CloseLine(req->line);
                         req->line = nullptr;
                     }
+                    // The sound system answered after all: try again.
+                    if (req->abandoned)
+                        hung->store(false);
                 },
                 kOpenTimeoutMs);
             std::lock_guard<std::mutex> lock(req->m);
-            if (!inTime) {
+            if (!req->finished) {
                 req->abandoned = true;
-                hung_ = true;
+                hung_->store(true);
                 SetErrorDetail("the sound system does not respond");
                 return MMSYSERR_ERROR;
             }
@@ -534,6 +538,7 @@ private:
         std::string name;
         std::string detail;
         MMRESULT code = MMSYSERR_ERROR;
+        bool finished = false;
         bool abandoned = false;
     };
 
@@ -680,7 +685,7 @@ private:
     std::string lineName_[2];
     std::vector<std::uint8_t> scratch_;
     std::shared_ptr<std::atomic<bool>> restarting_ = std::make_shared<std::atomic<bool>>(false);
-    bool hung_ = false;
+    std::shared_ptr<std::atomic<bool>> hung_ = std::make_shared<std::atomic<bool>>(false);
     QElapsedTimer lastRefresh_;
 };
 
