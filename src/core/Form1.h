@@ -98,6 +98,12 @@ public:
     int32 sweptFrequency = 0;
     int32 sweptStepLength = 0;
     int32 sweptStepCounter = 0;
+    // The swept fill's last box values that converted, and the last bad text
+    // reported, so a typing slip neither stalls playback nor repeats its box.
+    int32 sweptValidFrom = 0;
+    int32 sweptValidTo = 0;
+    int32 sweptHasValid = 0;
+    std::string sweptBadText;
     int32 autoFrom = 0;
     int32 autoTo = 0;
     int32 autoStep = 0;
