@@ -203,10 +203,4 @@ int RunHeadlessMeasure(TForm1& form, const std::string& path, long long offsetFr
     return kHeadlessOk;
 }
 
-int RunHeadlessMeasure(const std::string& path, long long offsetFrames, std::ostream& out,
-                       std::ostream& err) {
-    TForm1 form;
-    return RunHeadlessMeasure(form, path, offsetFrames, out, err);
-}
-
 } // namespace zvk
