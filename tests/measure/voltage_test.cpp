@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace zvk {
@@ -46,6 +47,10 @@ struct VoltageCase {
     double rightMillivolts;
     const char* rightText;
 };
+
+void PrintTo(const VoltageCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VoltageFigures : public ::testing::TestWithParam<VoltageCase> {};
 
