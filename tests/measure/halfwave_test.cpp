@@ -1,5 +1,5 @@
 // Half-wave search on the positive track, and the frequency readout texts.
-#include "display/CaptureIntake.h"
+#include "display/CaptureCopy.h"
 #include "measure/ChannelSplit.h"
 #include "measure/HalfWave.h"
 #include "measure/SignSearch.h"

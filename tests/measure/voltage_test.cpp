@@ -1,5 +1,5 @@
 // Channel split, peak, effective voltage and its readout text.
-#include "display/CaptureIntake.h"
+#include "display/CaptureCopy.h"
 #include "measure/ChannelSplit.h"
 #include "measure/SyntheticSignals.h"
 
