@@ -85,6 +85,9 @@ public:
     TimeBaseSetting appliedTimeBase = TimeBaseSetting::None;
     double pixelsPerPoint = 0.0;
     int32 samplesPerPoint = 0;
+    // Set by the headless measurement: display cycles compute everything but
+    // leave the canvas and the window alone.
+    bool displayDrawingOff = false;
 
     // Generators.
     int32 gen1Frequency = 0;
@@ -95,6 +98,12 @@ public:
     int32 sweptFrequency = 0;
     int32 sweptStepLength = 0;
     int32 sweptStepCounter = 0;
+    // The swept fill's last box values that converted, and the last bad text
+    // reported, so a typing slip neither stalls playback nor repeats its box.
+    int32 sweptValidFrom = 0;
+    int32 sweptValidTo = 0;
+    int32 sweptHasValid = 0;
+    std::string sweptBadText;
     int32 autoFrom = 0;
     int32 autoTo = 0;
     int32 autoStep = 0;
@@ -267,7 +276,9 @@ public:
     void DrawVerticalScale();
     void SelectTimeBase(TriggerChannel channel);
     void DrawScales();
-    void DrawTimeAxisLabels();
+    void DrawTimeAxisLabels(TimeBaseSetting setting);
+    void ApplyRange(TriggerChannel channel, VerticalRange range);
+    void ApplyTimeBase(TimeBaseSetting setting);
     void ComboBox9Click(vcl::TObject* Sender);
     void ComboBox10Click(vcl::TObject* Sender);
     void ComboBox2Click(vcl::TObject* Sender);

@@ -2,7 +2,6 @@
 #include "core/Form1.h"
 
 #include "audio/AudioIO.h"
-#include "platform/mm/MMSystem.h"
 
 namespace zvk {
 
@@ -21,20 +20,6 @@ void TForm1::MyIdleEvent(vcl::TObject* /*Sender*/, bool& Done) {
         MeasureRightFrequency();
         Done = false;
     }
-}
-
-void TForm1::FormResize(vcl::TObject* /*Sender*/) {
-    Refresh();
-}
-
-// Gives the saved volumes back, wave output first.
-void TForm1::FormClose(vcl::TObject* /*Sender*/) {
-    mm::waveOutSetVolume(0, savedWaveOutVolume);
-    mm::auxSetVolume(3, savedAuxVolume3);
-    mm::auxSetVolume(2, savedAuxVolume2);
-    mm::auxSetVolume(4, savedAuxVolume4);
-    mm::auxSetVolume(1, savedAuxVolume1);
-    mm::auxSetVolume(5, savedAuxVolume5);
 }
 
 } // namespace zvk

@@ -3,7 +3,7 @@
 #include "core/Form1.h"
 
 #include "audio/AudioIO.h"
-#include "platform/mm/MMSystem.h"
+#include "core/CardVolumes.h"
 
 #include <cmath>
 
@@ -78,13 +78,13 @@ void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
     ComboBox5->SetItemIndex(0);
     ComboBox6->SetItemIndex(0);
     // 15. No result is examined: a missing device leaves the saved value 0.
-    mm::waveOutGetVolume(0, &savedWaveOutVolume);
-    mm::auxGetVolume(3, &savedAuxVolume3);
-    mm::auxGetVolume(2, &savedAuxVolume2);
-    mm::auxGetVolume(4, &savedAuxVolume4);
-    mm::auxGetVolume(1, &savedAuxVolume1);
-    mm::auxGetVolume(5, &savedAuxVolume5);
-    mm::waveOutSetVolume(0, 0x0000FFFFu);
+    Volumes().waveOutGet(0, &savedWaveOutVolume);
+    Volumes().auxGet(3, &savedAuxVolume3);
+    Volumes().auxGet(2, &savedAuxVolume2);
+    Volumes().auxGet(4, &savedAuxVolume4);
+    Volumes().auxGet(1, &savedAuxVolume1);
+    Volumes().auxGet(5, &savedAuxVolume5);
+    Volumes().waveOutSet(0, 0x0000FFFFu);
     // 16.
     Panel13->SetTop(hc + 235);
     Panel13->SetLeft(0);

@@ -1,8 +1,8 @@
 #include "platform/ui/Application.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -33,17 +33,20 @@ TApplication::TApplication() : idleTimer_(new QTimer(this)) {
     idleTimer_->setSingleShot(true);
     idleTimer_->setInterval(0);
     connect(idleTimer_, &QTimer::timeout, this, &TApplication::IdleTick);
-    if (auto* d = QAbstractEventDispatcher::instance(QThread::currentThread())) {
-        connect(d, &QAbstractEventDispatcher::awake, this, [this] {
-            if (waitingForEvent_) {
-                waitingForEvent_ = false;
-                Arm();
-            }
-        });
-    }
+    // Any event delivered while the handler said Done wakes it again.
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
 }
 
 TApplication::~TApplication() = default;
+
+bool TApplication::eventFilter(QObject* watched, QEvent* /*event*/) {
+    if (waitingForEvent_ && watched != idleTimer_) {
+        waitingForEvent_ = false;
+        Arm();
+    }
+    return false;
+}
 
 void TApplication::SetMaxCycleRate(double perSecond) {
     maxRate_ = perSecond > 0 ? perSecond : 0;

@@ -45,6 +45,9 @@ public:
     const std::string& LastExceptionMessage() const { return lastException_; }
     int ExceptionCount() const { return exceptionCount_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void IdleTick();
     void Arm();

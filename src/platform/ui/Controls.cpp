@@ -524,6 +524,12 @@ void TPanel::SetBevel(bool raisedOuter, bool loweredOuter, bool loweredInner) {
     else
         p->setFrameStyle(QFrame::NoFrame);
 }
+void TPanel::SetColor(TColor c) {
+    QPalette p = widget_->palette();
+    p.setColor(QPalette::Window, ToQColor(c));
+    widget_->setPalette(p);
+    widget_->setAutoFillBackground(true);
+}
 void TPanel::Click() {
     FireGuarded(OnClick, this);
 }

@@ -79,7 +79,7 @@ public:
     void SetBounds(int left, int top, int width, int height);
     void SetHint(const std::string& hint);
     const std::string& Hint() const { return hint_; }
-    void SetColor(TColor c);
+    virtual void SetColor(TColor c);
     void SetFont(const TFontSpec& f);
     void Dump(QJsonObject& out) const override;
 
@@ -229,6 +229,8 @@ public:
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& c);
     void SetCaptionFont(const TFontSpec& f);
+    // Only the panel's own background: its children keep their colours.
+    void SetColor(TColor c) override;
     void SetBevel(bool raisedOuter, bool loweredOuter, bool loweredInner);
     void Click(); // as the user's click
     TNotifyEvent OnClick;
