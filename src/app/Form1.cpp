@@ -48,14 +48,4 @@ TForm1::TForm1() {
     QObject::connect(esc, &QShortcut::activated, [this] { Button3->Click(); });
 }
 
-TForm1::~TForm1() {
-    // Streams stop and close before the window (their callback objects' parent) goes.
-    delete AudioIn1;
-    AudioIn1 = nullptr;
-    delete AudioOut1;
-    AudioOut1 = nullptr;
-    delete AudioMixer1;
-    AudioMixer1 = nullptr;
-}
-
 } // namespace zvk

@@ -34,6 +34,8 @@ int RunInstrument(const CommandLine& o) {
     if (o.maxCycleRate > 0)
         application.SetMaxCycleRate(o.maxCycleRate);
 
+    mm::SetInputDeviceName(o.inputDevice);
+    mm::SetOutputDeviceName(o.outputDevice);
     std::string message;
     if (!mm::SelectBackend(o.audio, message)) {
         std::cerr << "zvukoskop: " << message << "\n";

@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "app/HeadlessMeasure.h"
+#include "platform/mm/MMSystem.h"
 #include "app/Program.h"
 
 #include <QApplication>
@@ -20,8 +22,15 @@ int main(int argc, char** argv) {
         std::cout << "zvukoskop " << ZVK_VERSION << "\n";
         return 0;
     }
+    if (options.listDevices)
+        return mm::ListDevices(std::cout) ? 0 : 1;
+    if (!options.measureFile.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no window is shown
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zvukoskop"));
     zvk::ApplyInstrumentStyle();
+    if (!options.measureFile.empty())
+        return zvk::RunHeadlessMeasure(options.measureFile, options.measureOffset, std::cout,
+                                       std::cerr);
     return zvk::RunInstrument(options);
 }

@@ -589,9 +589,22 @@ bool TAudioOut::BeginTransfer() {
         CloseDevice();
         return false;
     }
+    bool allWritten = true;
     for (int i = 1; i < OpenBuffers; ++i)
-        QueueBuffer();
+        allWritten = QueueBuffer() && allWritten;
+    if (!allWritten)
+        CountWhatTheDeviceHolds();
     return true;
+}
+
+void TAudioOut::CountWhatTheDeviceHolds() {
+    // A buffer filled but refused by the device never comes back: counted
+    // as queued, it would keep the stream open for ever.
+    QueuedCount = static_cast<std::int32_t>(
+        std::count_if(Headers.begin(), Headers.begin() + OpenBuffers,
+                      [](const mm::WAVEHDR* h) { return h && (h->dwFlags & mm::WHDR_INQUEUE); }));
+    FilledCount = DoneCount + QueuedCount;
+    Active = QueuedCount > 0;
 }
 
 bool TAudioOut::QueueBuffer() {
@@ -619,8 +632,8 @@ void TAudioOut::BufferDone(mm::HWAVEOUT handle) {
     ++DoneCount;
     QueuedCount = FilledCount - DoneCount;
     Active = QueuedCount > 0;
-    if (ServiceBuffer(NextIndex, OpenBufferSize))
-        QueueBuffer();
+    if (ServiceBuffer(NextIndex, OpenBufferSize) && !QueueBuffer())
+        CountWhatTheDeviceHolds();
     if (!Active) {
         Running = false;
         CloseDevice();

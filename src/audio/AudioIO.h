@@ -203,6 +203,7 @@ protected:
 private:
     friend class TCallBackWinOut;
     void BufferDone(mm::HWAVEOUT handle);
+    void CountWhatTheDeviceHolds();
 
     bool DeviceOpen = false;
     std::unique_ptr<TCallBackWinOut> CallbackWindow;

@@ -13,7 +13,14 @@ namespace zvk {
 inline int RoundPixel(long double v) {
     if (!(v == v))
         return 0;
-    return static_cast<int>(std::nearbyintl(std::clamp(v, -1.0e9L, 1.0e9L)));
+    v = std::clamp(v, -1.0e9L, 1.0e9L);
+    // Adding 2^63 leaves no fraction bits in the 64-bit significand, so the
+    // sum is rounded to an integer in the current mode (nearest, halves to
+    // even) just as nearbyintl would, without its library call: the frame
+    // rounds 5000 coordinates.
+    constexpr long double kShift = 9223372036854775808.0L; // 2^63
+    const long double r = v >= 0 ? (v + kShift) - kShift : (v - kShift) + kShift;
+    return static_cast<int>(r);
 }
 
 // Horizontal unit of the graticule and the time axis for a client width.

@@ -2,6 +2,8 @@
 // clock: nothing moves until the test advances it and delivers the events.
 #include "audio/AudioIO.h"
 
+#include "platform/ui/Application.h"
+
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
@@ -77,10 +79,10 @@ TEST(StreamFormat, FreshStreamDefaults) {
     EXPECT_EQ(s.GetDeviceId(), mm::WAVE_MAPPER);
     EXPECT_EQ(s.ErrorText(), "");
     const mm::WAVEFORMATEX& f = s.GetWaveFormat();
-    EXPECT_EQ(f.wFormatTag, 1);
-    EXPECT_EQ(f.nBlockAlign, 2);
-    EXPECT_EQ(f.nAvgBytesPerSec, 44100u);
-    EXPECT_EQ(f.cbSize, 0);
+    EXPECT_EQ(+f.wFormatTag, 1);
+    EXPECT_EQ(+f.nBlockAlign, 2);
+    EXPECT_EQ(+f.nAvgBytesPerSec, 44100u);
+    EXPECT_EQ(+f.cbSize, 0);
     for (int i = 0; i < 4; ++i) {
         ASSERT_NE(s.GetBufferData(i), nullptr);
         EXPECT_EQ(s.GetBufferLength(i), 8192);
@@ -124,8 +126,8 @@ TEST(StreamFormat, SettersTable) {
         EXPECT_EQ(s.GetRequestedBufferSize(), c.wantRequested) << c.what;
         EXPECT_EQ(s.NumBuffers(), c.wantBuffers) << c.what;
         EXPECT_EQ(s.Quantization(), c.wantBits) << c.what;
-        EXPECT_EQ(s.GetWaveFormat().nBlockAlign, c.wantAlign) << c.what;
-        EXPECT_EQ(s.GetWaveFormat().nAvgBytesPerSec, c.wantAlign * 22050u) << c.what;
+        EXPECT_EQ(+s.GetWaveFormat().nBlockAlign, c.wantAlign) << c.what;
+        EXPECT_EQ(+s.GetWaveFormat().nAvgBytesPerSec, c.wantAlign * 22050u) << c.what;
     }
     // The window's settings, in the resource's order.
     TAudioIn cap(nullptr);
@@ -134,7 +136,7 @@ TEST(StreamFormat, SettersTable) {
     cap.SetFrameRate(44100);
     cap.SetStereo(true);
     EXPECT_EQ(cap.BufferSize(), 32000);
-    EXPECT_EQ(cap.GetWaveFormat().nAvgBytesPerSec, 176400u);
+    EXPECT_EQ(+cap.GetWaveFormat().nAvgBytesPerSec, 176400u);
     EXPECT_NE(cap.GetBufferData(3), nullptr) << "allocated while NumBuffers was still 4";
 }
 
@@ -446,6 +448,20 @@ TEST_F(Streams, DeviceTextsBusyMissingFormatAndLost) {
     EXPECT_NE(in->ErrorText().find("lost"), std::string::npos) << in->ErrorText();
     EXPECT_TRUE(in->StartStream(in)) << "the next start takes a new device";
 
+    // The same for playback whose event keeps filling: the refill that the
+    // lost device refuses must not hold the stream open.
+    MakeWindowPlayback();
+    out->OnFillBuffer = [](std::uint8_t*, std::int32_t&) { return true; };
+    ASSERT_TRUE(out->StartStream(out));
+    Play(22050);
+    mm::LoopbackLoseDevices();
+    Pump();
+    EXPECT_FALSE(out->GetDeviceOpen());
+    EXPECT_NE(out->ErrorText().find("lost"), std::string::npos) << out->ErrorText();
+    EXPECT_TRUE(out->StartStream(out));
+    delete out;
+    out = nullptr;
+
     std::string msg;
     delete in;
     in = nullptr;
@@ -466,6 +482,8 @@ TEST_F(Streams, AnExceptionInTheBufferEventCountsAsARefusal) {
     Play(16000);
     EXPECT_EQ(calls, 2);
     EXPECT_FALSE(in->GetDeviceOpen()) << "the stream still closes and can restart";
+    ASSERT_NE(vcl::Application(), nullptr);
+    EXPECT_EQ(vcl::Application()->LastExceptionMessage(), "handler failed") << "and is reported";
 }
 
 namespace {

@@ -353,3 +353,40 @@ TEST_F(LoopbackWave, RealTimeClockPacesTheCable) {
     EXPECT_EQ(waveInClose(in), MMSYSERR_NOERROR);
     LoopbackSetManualClock(true);
 }
+
+TEST_F(LoopbackWave, GapsInPlaybackAndDroppedCaptureAreCounted) {
+    const WAVEFORMATEX mono = Pcm16(1), stereo = Pcm16(2);
+    HWAVEOUT out = 0;
+    HWAVEIN in = 0;
+    ASSERT_EQ(waveOutOpen(&out, WAVE_MAPPER, &mono, &rec, 0, CALLBACK_WINDOW), MMSYSERR_NOERROR);
+    ASSERT_EQ(waveInOpen(&in, WAVE_MAPPER, &stereo, &rec, 0, CALLBACK_WINDOW), MMSYSERR_NOERROR);
+    Buf a(200), b(200), c(400);
+    for (Buf* x : {&a, &b})
+        waveOutPrepareHeader(out, &x->hdr, sizeof(WAVEHDR));
+    waveInPrepareHeader(in, &c.hdr, sizeof(WAVEHDR));
+    const Counters before = GetCounters();
+
+    waveOutWrite(out, &a.hdr, sizeof(WAVEHDR));
+    LoopbackAdvance(100); // played through, no gap yet
+    waveOutWrite(out, &b.hdr, sizeof(WAVEHDR));
+    LoopbackAdvance(50);
+    EXPECT_EQ(GetCounters().outputUnderflows, before.outputUnderflows);
+    LoopbackAdvance(100); // ran dry half-way
+    waveOutWrite(out, &a.hdr, sizeof(WAVEHDR));
+    EXPECT_EQ(GetCounters().outputUnderflows, before.outputUnderflows + 1);
+
+    waveInStart(in);
+    LoopbackAdvance(100); // recording with no buffer: dropped
+    EXPECT_GT(GetCounters().inputOverflows, before.inputOverflows);
+    const auto overflows = GetCounters().inputOverflows;
+    waveInAddBuffer(in, &c.hdr, sizeof(WAVEHDR));
+    LoopbackAdvance(100);
+    EXPECT_EQ(GetCounters().inputOverflows, overflows);
+    EXPECT_EQ(GetCounters().outputFrames - before.outputFrames, 300u);
+    EXPECT_EQ(GetCounters().inputFrames - before.inputFrames, 200u);
+
+    waveInReset(in);
+    waveOutReset(out);
+    EXPECT_EQ(waveInClose(in), MMSYSERR_NOERROR);
+    EXPECT_EQ(waveOutClose(out), MMSYSERR_NOERROR);
+}

@@ -4,7 +4,9 @@
 // timer against a monotonic clock, or by hand for tests. Runs at 44100 Hz.
 #include "platform/mm/WaveDevice.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <vector>
@@ -62,7 +64,7 @@ void WriteSample(std::uint8_t* p, int bits, std::int32_t v) {
 class LoopbackBackend final : public Backend {
 public:
     LoopbackBackend() : mixL_(kChunk), mixR_(kChunk), bytes_(kChunk * 4) {}
-    ~LoopbackBackend() override { delete timer_; }
+    ~LoopbackBackend() override { delete timer_.data(); }
     const char* Name() const override { return "loopback"; }
 
     MMRESULT Open(bool input, std::uint32_t handle, UINT, const WAVEFORMATEX& format,
@@ -113,7 +115,7 @@ private:
     void UpdateClock() {
         const bool run = !manual_ && !devices_.empty();
         if (run && !timer_) {
-            timer_ = new QTimer;
+            timer_ = new QTimer(QCoreApplication::instance());
             timer_->setTimerType(Qt::PreciseTimer);
             timer_->setInterval(5);
             QObject::connect(timer_, &QTimer::timeout, [this] { OnTimer(); });
@@ -155,6 +157,8 @@ private:
             const WAVEFORMATEX& f = d->Format();
             const std::size_t got =
                 d->CopyOutput(bytes_.data(), std::size_t{frames} * f.nBlockAlign);
+            if (got < std::size_t{frames} * f.nBlockAlign)
+                d->MarkDry();
             d->CompleteOutputUpTo(d->CopyPosition());
             const std::size_t n = got / f.nBlockAlign;
             const int step = f.wBitsPerSample / 8;
@@ -188,7 +192,8 @@ private:
     std::vector<LoopDevice*> scratch_;
     std::vector<std::int32_t> mixL_, mixR_;
     std::vector<std::uint8_t> bytes_;
-    QTimer* timer_ = nullptr;
+    // Owned by the application object, so it never outlives Qt.
+    QPointer<QTimer> timer_;
     QElapsedTimer clock_;
     std::uint64_t framesDone_ = 0;
     bool manual_ = false;

@@ -199,10 +199,13 @@ std::size_t WaveDevice::CopyOutput(std::uint8_t* dst, std::size_t bytes) {
         copied += n;
         copyPos_ += n;
     }
-    // A gap counts only once sound has played and more is written later.
-    if (copied < bytes && !paused_ && copyPos_ > 0)
-        dry_ = true;
     return copied;
+}
+
+void WaveDevice::MarkDry() {
+    // A gap counts only once sound has played and more is written later.
+    if (!paused_ && copyPos_ > 0)
+        dry_ = true;
 }
 
 void WaveDevice::CompleteOutputUpTo(std::uint64_t pos) {

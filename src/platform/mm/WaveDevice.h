@@ -59,6 +59,9 @@ public:
     // Playback: completes every buffer whose last byte lies before pos
     // (bytes counted from the open).
     void CompleteOutputUpTo(std::uint64_t pos);
+    // Playback ran out of written sound just now (the pacing side knows);
+    // the next write counts one underflow.
+    void MarkDry();
     std::uint64_t CopyPosition() const { return copyPos_; }
     std::uint64_t WrittenEnd() const { return writtenEnd_; }
     // The device went away: every queued buffer comes back as a completion,

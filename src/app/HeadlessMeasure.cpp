@@ -1,4 +1,4 @@
-#include "display/HeadlessMeasure.h"
+#include "app/HeadlessMeasure.h"
 
 #include "core/Form1.h"
 #include "display/TimeBase.h"
@@ -201,12 +201,6 @@ int RunHeadlessMeasure(TForm1& form, const std::string& path, long long offsetFr
     out.flush();
     form.displayDrawingOff = false;
     return kHeadlessOk;
-}
-
-int RunHeadlessMeasure(const std::string& path, long long offsetFrames, std::ostream& out,
-                       std::ostream& err) {
-    TForm1 form;
-    return RunHeadlessMeasure(form, path, offsetFrames, out, err);
 }
 
 } // namespace zvk
