@@ -204,3 +204,13 @@ int RunHeadlessMeasure(TForm1& form, const std::string& path, long long offsetFr
 }
 
 } // namespace zvk
+
+namespace zvk {
+
+int RunHeadlessMeasure(const std::string& path, long long offsetFrames, std::ostream& out,
+                       std::ostream& err) {
+    TForm1 form;
+    return RunHeadlessMeasure(form, path, offsetFrames, out, err);
+}
+
+} // namespace zvk

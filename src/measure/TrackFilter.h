@@ -6,10 +6,18 @@
 #include "measure/Rounding.h"
 #include "measure/SampleArrays.h"
 
+#include <cstdint>
+
 namespace zvk {
 
 // One step: Trunc(sample / K + previous - previous / K), in extended precision.
 inline int32 TrackStep(int32 sample, int32 previous, int32 divisor) {
+    if (divisor == 16) {
+        // With K = 16 every term is a multiple of 1/16 and the sum is exact, so
+        // it equals (sample + 15 * previous) / 16 truncated, done in integers.
+        const std::int64_t q = (std::int64_t{sample} + 15 * std::int64_t{previous}) / 16;
+        return static_cast<int32>(q);
+    }
     const long double s = sample;
     const long double p = previous;
     const long double k = divisor;

@@ -32,7 +32,6 @@ expect("${json}" "controls;Panel110;visible" OFF)
 expect("${json}" "controls;Panel14;visible" OFF)
 expect("${json}" "controls;Timer1;enabled" OFF)
 expect("${json}" "state;gen1Amplitude" 9000)
-expect("${json}" "state;rightSignIndex" 1)
 
 # A screenshot of the running window.
 execute_process(COMMAND ${PROGRAM} --audio loopback --screenshot ${WORK}/shot.png --after 1

@@ -1,4 +1,4 @@
-#include "display/HeadlessMeasure.h"
+#include "app/HeadlessMeasure.h"
 
 #include "core/Form1.h"
 

@@ -1,5 +1,5 @@
 // Half-wave search on the positive track, and the frequency readout texts.
-#include "display/CaptureIntake.h"
+#include "display/CaptureCopy.h"
 #include "measure/ChannelSplit.h"
 #include "measure/HalfWave.h"
 #include "measure/SignSearch.h"
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 namespace zvk {
@@ -124,6 +125,19 @@ TEST(HalfWave, EndSearchLimits) {
     EXPECT_EQ(w.start, 19000);
     EXPECT_EQ(w.end, 20000);
     EXPECT_DOUBLE_EQ(w.frequency, 22050.0 / 1000);
+}
+
+// The smoothing step against the formula as written, in extended precision,
+// over both polarities and the ends of the 16-bit range.
+TEST(TrackStep, MatchesTheFormula) {
+    const int32 values[] = {-32768, -32767, -20001, -17, -16, -15,   -1,    0,
+                            1,      15,     16,     17,  255, 20001, 32766, 32767};
+    for (const int32 s : values) {
+        for (const int32 p : values) {
+            const long double x = s / 16.0L + p - p / 16.0L;
+            EXPECT_EQ(TrackStep(s, p, 16), static_cast<int32>(std::trunc(x))) << s << " " << p;
+        }
+    }
 }
 
 TEST(FrequencyText, CoarseAndFineReadouts) {

@@ -1,6 +1,6 @@
 // Trigger: negative search, negative track and the search for the frame start;
 // the choice of the triggering channel.
-#include "display/CaptureIntake.h"
+#include "display/CaptureCopy.h"
 #include "display/Trigger.h"
 #include "measure/ChannelSplit.h"
 #include "measure/SignSearch.h"

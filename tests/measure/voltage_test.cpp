@@ -1,5 +1,5 @@
 // Channel split, peak, effective voltage and its readout text.
-#include "display/CaptureIntake.h"
+#include "display/CaptureCopy.h"
 #include "measure/ChannelSplit.h"
 #include "measure/SyntheticSignals.h"
 
@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace zvk {
@@ -46,6 +47,10 @@ struct VoltageCase {
     double rightMillivolts;
     const char* rightText;
 };
+
+void PrintTo(const VoltageCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class VoltageFigures : public ::testing::TestWithParam<VoltageCase> {};
 
