@@ -85,7 +85,7 @@ void TForm1::Button203Click(vcl::TObject*) {
 
     gen1Frequency = autoFrom;
     ScrollBar5->SetPosition(autoFrom);
-    Edit14->SetText(" " + vcl::IntToStr(ScrollBar5->Position()));
+    Edit14->SetText(LeadingBlank(vcl::IntToStr(ScrollBar5->Position())));
     Panel14->SetVisible(gen1Frequency > 2500);
     ComboBox8->SetItemIndex(gen1Frequency < 100 ? 0 : 1);
     Refresh();
@@ -102,7 +102,7 @@ void TForm1::Timer1Timer(vcl::TObject*) {
     gen1Frequency = AutoTickFrequency(autoTick, autoStep, autoFrom);
     ScrollBar5->SetPosition(gen1Frequency);
     Panel14->SetVisible(gen1Frequency > 2500);
-    Edit14->SetText(" " + vcl::IntToStr(ScrollBar5->Position()));
+    Edit14->SetText(LeadingBlank(vcl::IntToStr(ScrollBar5->Position())));
     ComboBox8->SetItemIndex(gen1Frequency < 100 ? 0 : 1);
     DisplayCycle();
     if (autoTick == autoStepCount) {

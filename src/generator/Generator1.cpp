@@ -47,13 +47,13 @@ void TForm1::ScrollBar5Change(vcl::TObject*) {
     const int p = ScrollBar5->Position();
     if (p < 1000) {
         gen1Frequency = p;
-        Edit14->SetText(" " + vcl::IntToStr(p));
+        Edit14->SetText(LeadingBlank(vcl::IntToStr(p)));
         ScrollBar5->SetLargeChange(10);
         ScrollBar5->SetSmallChange(1);
     }
     if (p >= 1000 && p <= 20000) {
         gen1Frequency = Gen1KiloHertzFrequency(p);
-        Edit14->SetText(" " + Gen1KiloHertzText(p));
+        Edit14->SetText(LeadingBlank(Gen1KiloHertzText(p)));
         ScrollBar5->SetLargeChange(100);
         ScrollBar5->SetSmallChange(10);
     }
@@ -111,7 +111,7 @@ void TForm1::zobrazit1Click(vcl::TObject*) {
     ScrollBar5->SetMax(1000);
     ScrollBar5->SetPosition(100);
     gen1Frequency = ScrollBar5->Position();
-    Edit14->SetText(" " + vcl::IntToStr(gen1Frequency));
+    Edit14->SetText(LeadingBlank(vcl::IntToStr(gen1Frequency)));
     ScrollBar5->SetLargeChange(10);
     ScrollBar5->SetSmallChange(1);
     leftFrequency = 40.0;

@@ -59,6 +59,14 @@ std::string Gen1KiloHertzText(std::int32_t position) {
     return s;
 }
 
+std::string LeadingBlank(const std::string& text) {
+    std::string s;
+    s.reserve(text.size() + 1);
+    s.push_back(' ');
+    s.append(text);
+    return s;
+}
+
 std::int32_t AutoTickFrequency(std::int32_t tick, std::int32_t step, std::int32_t from) {
     const std::int64_t f = static_cast<std::int64_t>(tick) * step + from;
     return ClampToInt32(f);

@@ -23,6 +23,9 @@ std::int32_t Gen1KiloHertzFrequency(std::int32_t position);
 // goes to the even tenth (1050 -> "1.0", matching the 1000 Hz it plays).
 std::string Gen1KiloHertzText(std::int32_t position);
 
+// The frequency readout's form: a blank, then the text.
+std::string LeadingBlank(const std::string& text);
+
 // Frequency at tick k of an automatic run: k * step + from, held within int32.
 std::int32_t AutoTickFrequency(std::int32_t tick, std::int32_t step, std::int32_t from);
 // Steps of an automatic run: round((to - from) / step), at least 1.

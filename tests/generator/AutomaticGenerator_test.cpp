@@ -1,6 +1,7 @@
 // The automatic generator on a started window. Ticks are driven by hand.
 #include "FormFixture.h"
 
+#include "generator/GeneratorReadouts.h"
 #include "platform/ui/Conversions.h"
 
 #include <algorithm>
@@ -88,7 +89,8 @@ TEST_F(AutomaticGenerator, Runs) {
         EXPECT_EQ(form->Timer1->Interval(), 1000);
         EXPECT_EQ(form->autoFrom, c.autoFrom);
         EXPECT_EQ(form->gen1Frequency, c.startFrequency);
-        EXPECT_EQ(form->Edit14->Text(), " " + std::to_string(form->ScrollBar5->Position()));
+        EXPECT_EQ(form->Edit14->Text(),
+                  zvk::LeadingBlank(std::to_string(form->ScrollBar5->Position())));
         EXPECT_EQ(form->Edit206->Text(), c.fromText);
         EXPECT_EQ(form->Edit216->Text(), c.toText);
         EXPECT_EQ(form->autoStepCount, static_cast<int>(c.frequencies.size()));
@@ -99,7 +101,8 @@ TEST_F(AutomaticGenerator, Runs) {
             const int position = std::max(100, std::min(1000, c.frequencies[k]));
             EXPECT_EQ(ticks[k].frequency, c.frequencies[k]) << "tick " << k + 1;
             EXPECT_EQ(ticks[k].position, position) << "tick " << k + 1;
-            EXPECT_EQ(ticks[k].readout, " " + std::to_string(position)) << "tick " << k + 1;
+            EXPECT_EQ(ticks[k].readout, zvk::LeadingBlank(std::to_string(position)))
+                << "tick " << k + 1;
         }
         EXPECT_EQ(form->ScrollBar5->Position(), c.lastPosition);
         ExpectIdle();
