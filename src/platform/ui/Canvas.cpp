@@ -23,12 +23,6 @@ void TCanvas::MoveTo(int x, int y) {
     penY_ = y;
 }
 
-void TCanvas::SetPixel(int x, int y, QRgb rgb) {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
-        return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = rgb;
-}
-
 void TCanvas::LineTo(int x, int y) {
     const int x0 = penX_, y0 = penY_;
     penX_ = x;
@@ -67,15 +61,20 @@ void TCanvas::LineTo(int x, int y) {
         first = std::max<std::int64_t>(first, major0 - (limit - 1));
         last = std::min<std::int64_t>(last, major0);
     }
+    // Walk the pixels straight in the image's memory (no per-pixel calls).
+    const std::int64_t w = image_.width(), h = image_.height();
+    uchar* bits = image_.bits();
+    const std::int64_t stride = image_.bytesPerLine();
+    const std::int64_t minorLimit = xMajor ? h : w;
+    const std::int64_t twoN = 2 * n;
     for (std::int64_t i = first; i <= last; ++i) {
         const std::int64_t major = major0 + sMajor * i;
-        const std::int64_t minor = minor0 + sMinor * ((2 * i * nMinor + n) / (2 * n));
-        if (xMajor)
-            SetPixel(static_cast<int>(major),
-                     static_cast<int>(std::clamp<std::int64_t>(minor, -1, image_.height())), rgb);
-        else
-            SetPixel(static_cast<int>(std::clamp<std::int64_t>(minor, -1, image_.width())),
-                     static_cast<int>(major), rgb);
+        const std::int64_t minor = minor0 + sMinor * ((2 * i * nMinor + n) / twoN);
+        if (minor < 0 || minor >= minorLimit)
+            continue;
+        const std::int64_t px = xMajor ? major : minor;
+        const std::int64_t py = xMajor ? minor : major;
+        reinterpret_cast<QRgb*>(bits + py * stride)[px] = rgb;
     }
     Changed();
 }

@@ -52,7 +52,6 @@ public:
     std::function<void()> OnChanged;
 
 private:
-    void SetPixel(int x, int y, QRgb rgb);
     void Changed();
 
     QImage image_;

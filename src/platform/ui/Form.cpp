@@ -56,7 +56,20 @@ TForm::TForm() {
     client_ = new ClientWidget(this, &canvas_);
     window_->setCentralWidget(client_);
     canvas_.SetSize(clientWidth_, clientHeight_);
-    canvas_.OnChanged = [this] { client_->update(); };
+    // Drawing is frequent (thousands of segments a cycle): ask for one
+    // repaint of the client area per pass of the event loop.
+    canvas_.OnChanged = [this] {
+        if (repaintPending_)
+            return;
+        repaintPending_ = true;
+        QMetaObject::invokeMethod(
+            client_,
+            [this] {
+                repaintPending_ = false;
+                client_->update();
+            },
+            Qt::QueuedConnection);
+    };
     ApplyGeometry();
 }
 

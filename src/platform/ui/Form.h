@@ -93,6 +93,7 @@ private:
     int clientHeight_ = 526;
     int top_ = 0, left_ = 0;
     bool closed_ = false;
+    bool repaintPending_ = false;
     std::vector<std::unique_ptr<TComponent>> owned_;
     std::vector<TComponent*> order_;
     std::map<std::string, TComponent*> byName_;
