@@ -5,6 +5,8 @@
 #include "platform/mm/MMSystem.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QJsonObject>
 #include <QMainWindow>
 #include <QPalette>
 #include <QPixmap>
@@ -46,6 +48,8 @@ int RunInstrument(const CommandLine& o) {
 
     int rc = 0;
     {
+        QElapsedTimer clock;
+        clock.start();
         TForm1 form;
         form.FormCreate(nullptr);
         form.Show();
@@ -71,7 +75,12 @@ int RunInstrument(const CommandLine& o) {
         form.Closing();
         if (!o.dumpState.empty()) {
             std::string error;
-            if (!WriteStateFile(form, o.dumpState, error)) {
+            QJsonObject run;
+            run["idleCycles"] = static_cast<double>(application.IdleCalls());
+            run["seconds"] = static_cast<double>(clock.elapsed()) / 1000.0;
+            QJsonObject extra;
+            extra["run"] = run;
+            if (!WriteStateFile(form, o.dumpState, error, extra)) {
                 std::cerr << "zvukoskop: " << error << "\n";
                 rc = 1;
             }

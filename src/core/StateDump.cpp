@@ -108,13 +108,17 @@ QJsonObject DumpAll(const TForm1& f) {
     return all;
 }
 
-bool WriteStateFile(const TForm1& f, const std::string& path, std::string& error) {
+bool WriteStateFile(const TForm1& f, const std::string& path, std::string& error,
+                    const QJsonObject& extra) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         error = "cannot write " + path + ": " + file.errorString().toStdString();
         return false;
     }
-    const QByteArray json = QJsonDocument(DumpAll(f)).toJson(QJsonDocument::Indented);
+    QJsonObject all = DumpAll(f);
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        all[it.key()] = it.value();
+    const QByteArray json = QJsonDocument(all).toJson(QJsonDocument::Indented);
     if (file.write(json) != json.size()) {
         error = "cannot write " + path + ": " + file.errorString().toStdString();
         return false;

@@ -13,6 +13,8 @@ class TForm1;
 QJsonObject DumpStateFields(const TForm1& form);
 // {"window": ..., "controls": ..., "state": ...}
 QJsonObject DumpAll(const TForm1& form);
-bool WriteStateFile(const TForm1& form, const std::string& path, std::string& error);
+// extra: further top-level keys (for example the run's figures).
+bool WriteStateFile(const TForm1& form, const std::string& path, std::string& error,
+                    const QJsonObject& extra = {});
 
 } // namespace zvk
