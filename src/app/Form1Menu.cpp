@@ -14,6 +14,12 @@ void TForm1::CreateMenu() {
     // Shown checked and as the default (bold) item.
     volbazobrazen1->Action()->setCheckable(true);
     volbazobrazen1->Action()->setChecked(true);
+    // Choosing it does nothing, so its mark stays (Qt would toggle it).
+    QObject::connect(volbazobrazen1->Action(), &QAction::toggled, volbazobrazen1->Action(),
+                     [a = volbazobrazen1->Action()](bool on) {
+                         if (!on)
+                             a->setChecked(true);
+                     });
     QFont bold = volbazobrazen1->Action()->font();
     bold.setBold(true);
     volbazobrazen1->Action()->setFont(bold);

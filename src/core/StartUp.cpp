@@ -3,6 +3,7 @@
 #include "core/Form1.h"
 
 #include "audio/AudioIO.h"
+#include "calibration/CalibrationSets.h"
 #include "core/CardVolumes.h"
 
 #include <cmath>
@@ -31,10 +32,7 @@ void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
     Edit19->SetTop(hc + 212);
     Edit5->SetTop(hc + 212);
     // 6.
-    leftCalibration = 0.066465;
-    leftDisplayFactor = 0.089;
-    rightDisplayFactor = 0.089;
-    rightCalibration = 0.066424;
+    ApplyStartUpCalibration(*this);
     // 7.
     gen2Frequency = 0;
     gen2Amplitude = 0;
