@@ -21,7 +21,7 @@ TForm1::TForm1() {
     SetTop(108);
     SetClientWidth(804);
     SetClientHeight(566);
-    Window()->setFont(vcl::MakeFont(vcl::TFontSpec{5, true, vcl::clBlack, true}));
+    Window()->setFont(vcl::MakeFont(vcl::TFontStyle{5, true, vcl::clBlack, true}));
     CreateMenu();
     CreateControls();
 

@@ -9,18 +9,18 @@ using namespace vcl;
 namespace {
 
 // Fonts of the resource.
-const TFontSpec kFormFont{5, true, clBlack, true};
-const TFontSpec kSmall{5, false, clBlack, true};
-const TFontSpec kSmallBold{5, true, clBlack, true};
-const TFontSpec kSmallBoldWhite{5, true, clWhite, true};
-const TFontSpec kSmallWhite{5, false, clWhite, true};
-const TFontSpec k11{11, false, clBlack, false};
-const TFontSpec k11Bold{11, true, clBlack, false};
-const TFontSpec k11BoldAqua{11, true, clAqua, false};
-const TFontSpec k13BoldWhite{13, true, clWhite, false};
-const TFontSpec kTiny{9, false, clBlack, false};
+const TFontStyle kFormFont{5, true, clBlack, true};
+const TFontStyle kSmall{5, false, clBlack, true};
+const TFontStyle kSmallBold{5, true, clBlack, true};
+const TFontStyle kSmallBoldWhite{5, true, clWhite, true};
+const TFontStyle kSmallWhite{5, false, clWhite, true};
+const TFontStyle k11{11, false, clBlack, false};
+const TFontStyle k11Bold{11, true, clBlack, false};
+const TFontStyle k11BoldAqua{11, true, clAqua, false};
+const TFontStyle k13BoldWhite{13, true, clWhite, false};
+const TFontStyle kTiny{9, false, clBlack, false};
 
-TEdit* Label(TEdit* e, TColor bg, const TFontSpec& font) {
+TEdit* Label(TEdit* e, TColor bg, const TFontStyle& font) {
     e->SetBorderless(true);
     e->SetColor(bg);
     e->SetFont(font);
@@ -124,10 +124,10 @@ void TForm1::CreateControls() {
     Edit19 = Label(Make<TEdit>("Edit19", nullptr, 0, 484, 27, 15), clBlack, k11BoldAqua);
     Edit19->SetText("-mV");
     Edit2 = Label(Make<TEdit>("Edit2", nullptr, 32, 41, 27, 15), clBlack,
-                  TFontSpec{5, true, clYellow, true});
+                  TFontStyle{5, true, clYellow, true});
     Edit2->SetText("mA");
     Edit5 = Label(Make<TEdit>("Edit5", nullptr, 32, 479, 27, 15), clBlack,
-                  TFontSpec{5, true, clYellow, true});
+                  TFontStyle{5, true, clYellow, true});
     Edit5->SetText("mA");
 
     // ---- Warning panel ----
@@ -392,7 +392,7 @@ void TForm1::CreateControls() {
     Panel12->SetCaption("po nastavení všech jezdců stiskněte ( konec testu )");
     Button1 = Make<TButton>("Button1", Panel4, 600, 117, 100, 25);
     Button1->SetCaption("konec testu");
-    Button1->SetFont(TFontSpec{11, true, clRed, false});
+    Button1->SetFont(TFontStyle{11, true, clRed, false});
 }
 
 } // namespace zvk

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessMeasure.h"
-#include "platform/mm/MMSystem.h"
 #include "app/Program.h"
+#include "platform/mm/MMSystem.h"
 
 #include <QApplication>
 #include <iostream>

@@ -82,13 +82,13 @@ protected:
 
 } // namespace
 
-QFont MakeFont(const TFontSpec& spec) {
+QFont MakeFont(const TFontStyle& style) {
     // The original's 5-pixel face is unreadable on a modern screen; a small
     // condensed face stands in for it at a size that fits the same boxes.
-    QFont f(spec.smallFace ? QStringLiteral("DejaVu Sans Condensed")
-                           : QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(spec.smallFace ? 9 : std::max(spec.pixelHeight - 1, 6));
-    f.setBold(spec.bold);
+    QFont f(style.smallFace ? QStringLiteral("DejaVu Sans Condensed")
+                            : QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(style.smallFace ? 9 : std::max(style.pixelHeight - 1, 6));
+    f.setBold(style.bold);
     f.setStyleStrategy(QFont::PreferAntialias);
     return f;
 }
@@ -145,7 +145,7 @@ void TControl::SetColor(TColor c) {
     widget_->setPalette(p);
     widget_->setAutoFillBackground(true);
 }
-void TControl::SetFont(const TFontSpec& f) {
+void TControl::SetFont(const TFontStyle& f) {
     widget_->setFont(MakeFont(f));
     QPalette p = widget_->palette();
     p.setColor(QPalette::WindowText, ToQColor(f.color));
@@ -509,7 +509,7 @@ void TPanel::SetCaption(const std::string& c) {
     caption_ = c;
     label_->setText(Q(c));
 }
-void TPanel::SetCaptionFont(const TFontSpec& f) {
+void TPanel::SetCaptionFont(const TFontStyle& f) {
     label_->setFont(MakeFont(f));
     QPalette pal = label_->palette();
     pal.setColor(QPalette::WindowText, ToQColor(f.color));

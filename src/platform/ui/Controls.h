@@ -55,13 +55,13 @@ public:
 };
 
 // A font as the window's resource gives it.
-struct TFontSpec {
+struct TFontStyle {
     int pixelHeight = 11;
     bool bold = false;
     TColor color = clBlack;
     bool smallFace = false; // the 5-pixel face of the original
 };
-QFont MakeFont(const TFontSpec& spec);
+QFont MakeFont(const TFontStyle& style);
 
 class TControl : public TComponent {
 public:
@@ -80,7 +80,7 @@ public:
     void SetHint(const std::string& hint);
     const std::string& Hint() const { return hint_; }
     virtual void SetColor(TColor c);
-    void SetFont(const TFontSpec& f);
+    void SetFont(const TFontStyle& f);
     void Dump(QJsonObject& out) const override;
 
 protected:
@@ -228,7 +228,7 @@ public:
     const char* Kind() const override { return "panel"; }
     std::string Caption() const { return caption_; }
     void SetCaption(const std::string& c);
-    void SetCaptionFont(const TFontSpec& f);
+    void SetCaptionFont(const TFontStyle& f);
     // Only the panel's own background: its children keep their colours.
     void SetColor(TColor c) override;
     void SetBevel(bool raisedOuter, bool loweredOuter, bool loweredInner);
