@@ -16,11 +16,7 @@ void TForm1::Button2Click(vcl::TObject* /*Sender*/) {
     // 1.
     sampleCount = AudioIn1->BufferSize() / 2;
     // 2.
-    SetHeight(525);
-    SetWidth(800);
-    SetTop(0);
-    SetLeft(0);
-    SetClientHeight(526);
+    SetInstrumentGeometry();
     const int hc = ClientHeight() / 2;
     // 3.
     Panel110->SetTop(498);
@@ -28,11 +24,7 @@ void TForm1::Button2Click(vcl::TObject* /*Sender*/) {
     // 4.
     rightSignIndex = 1;
     // 5.
-    TrackBar1->SetTop(hc - 220);
-    Edit18->SetTop(hc - 226);
-    Edit2->SetTop(hc - 226);
-    Edit19->SetTop(hc + 212);
-    Edit5->SetTop(hc + 212);
+    PlaceScaleLabels();
     // 6.
     ApplyOptimumCalibration(*this);
     // 7. Generator 2 falls silent.
@@ -85,13 +77,7 @@ void TForm1::Button2Click(vcl::TObject* /*Sender*/) {
     Panel13->SetLeft(0);
     // 17. A move of the position (a forced one too) raises ScrollBar5Change,
     // whose display cycle sees the state set so far.
-    ScrollBar5->SetMin(100);
-    ScrollBar5->SetMax(1000);
-    ScrollBar5->SetPosition(100);
-    gen1Frequency = ScrollBar5->Position();
-    Edit14->SetText(" " + std::to_string(gen1Frequency));
-    ScrollBar5->SetLargeChange(10);
-    ScrollBar5->SetSmallChange(1);
+    ResetFrequencyBar();
     // 18.
     leftFrequency = 40.0;
     rightFrequency = 40.0;
@@ -102,10 +88,7 @@ void TForm1::Button2Click(vcl::TObject* /*Sender*/) {
     ComboBox8->SetItemIndex(1);
     // 21. A move raises ScrollBar4Change; the readout written here uses its
     // own factor and stays until the bar is next moved.
-    ScrollBar4->SetMin(0);
-    ScrollBar4->SetMax(32767);
-    ScrollBar4->SetPosition(3000);
-    gen1Amplitude = ScrollBar4->Position();
+    ResetAmplitudeBar(3000);
     Edit13->SetText(std::to_string(OptimumAmplitudeReadout(gen1Amplitude)));
     // 22. Time base and both frequency readouts follow generator 1.
     timeBaseFromGenerator = 1;

@@ -248,6 +248,10 @@ public:
     void MyIdleEvent(vcl::TObject* Sender, bool& Done);
     void FormResize(vcl::TObject* Sender);
     void FormClose(vcl::TObject* Sender);
+    // Window size and place of the running instrument (start-up and optimum).
+    void SetInstrumentGeometry();
+    // Track bar and unit labels placed from the client height.
+    void PlaceScaleLabels();
 
     // ---- Capture intake and trigger (display/) -----------------------------
     bool AudioIn1BufferFilled(std::uint8_t* Buffer, std::int32_t& Size);
@@ -323,6 +327,10 @@ public:
     void zruit4Click(vcl::TObject* Sender);
     void Button103Click(vcl::TObject* Sender);
     void Button104Click(vcl::TObject* Sender);
+    // Generator 1's bars back to their start-up range, as start-up, the
+    // optimum command and showing the panel do; each move raises its handler.
+    void ResetFrequencyBar();
+    void ResetAmplitudeBar(int32 position);
 
     // ---- Calibration and optimum (calibration/) ----------------------------
     void Button2Click(vcl::TObject* Sender);

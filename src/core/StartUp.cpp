@@ -14,11 +14,7 @@ void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
     // 1.
     sampleCount = AudioIn1->BufferSize() / 2;
     // 2.
-    SetHeight(525);
-    SetWidth(800);
-    SetTop(0);
-    SetLeft(0);
-    SetClientHeight(526);
+    SetInstrumentGeometry();
     const int hc = ClientHeight() / 2;
     // 3.
     Panel110->SetTop(498);
@@ -26,11 +22,7 @@ void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
     // 4.
     rightSignIndex = 1;
     // 5.
-    TrackBar1->SetTop(hc - 220);
-    Edit18->SetTop(hc - 226);
-    Edit2->SetTop(hc - 226);
-    Edit19->SetTop(hc + 212);
-    Edit5->SetTop(hc + 212);
+    PlaceScaleLabels();
     // 6.
     ApplyStartUpCalibration(*this);
     // 7.
@@ -87,13 +79,7 @@ void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
     Panel13->SetTop(hc + 235);
     Panel13->SetLeft(0);
     // 17. Moving the position to the new Min raises ScrollBar5Change.
-    ScrollBar5->SetMin(100);
-    ScrollBar5->SetMax(1000);
-    ScrollBar5->SetPosition(100);
-    gen1Frequency = ScrollBar5->Position();
-    Edit14->SetText(" " + std::to_string(gen1Frequency));
-    ScrollBar5->SetLargeChange(10);
-    ScrollBar5->SetSmallChange(1);
+    ResetFrequencyBar();
     // 18.
     leftFrequency = 40.0;
     rightFrequency = 40.0;
@@ -103,10 +89,7 @@ void TForm1::FormCreate(vcl::TObject* /*Sender*/) {
     ComboBox7->SetItemIndex(0);
     ComboBox8->SetItemIndex(1);
     // 21. Raises ScrollBar4Change.
-    ScrollBar4->SetMin(0);
-    ScrollBar4->SetMax(32767);
-    ScrollBar4->SetPosition(9000);
-    gen1Amplitude = ScrollBar4->Position();
+    ResetAmplitudeBar(9000);
     const long double readout = static_cast<long double>(gen1Amplitude) / 32.767L * 0.78L * 2.4L;
     Edit13->SetText(std::to_string(static_cast<long long>(std::nearbyint(readout))));
     // 22.

@@ -1,6 +1,7 @@
 // Generator 1's panel: amplitude and frequency bars, their ranges, the typed
 // entries and the menu's show/cancel. GUI thread.
 #include "core/Form1.h"
+#include "generator/FrequencyRanges.h"
 #include "generator/GeneratorReadouts.h"
 #include "generator/StreamRequests.h"
 #include "platform/ui/Conversions.h"
@@ -65,31 +66,7 @@ void TForm1::ScrollBar5Change(vcl::TObject*) {
 }
 
 void TForm1::ComboBox8Click(vcl::TObject*) {
-    // Orders keep Min <= Max at every step.
-    switch (ComboBox8->ItemIndex()) {
-    case 0:
-        ScrollBar5->SetMin(20);
-        ScrollBar5->SetMax(100);
-        ScrollBar5->SetPosition(50);
-        break;
-    case 1:
-        ScrollBar5->SetMin(100);
-        ScrollBar5->SetMax(1000);
-        ScrollBar5->SetPosition(100);
-        break;
-    case 2:
-        ScrollBar5->SetMax(20000);
-        ScrollBar5->SetMin(1000);
-        ScrollBar5->SetPosition(4000);
-        break;
-    case 3:
-        ScrollBar5->SetMin(10);
-        ScrollBar5->SetMax(20000);
-        ScrollBar5->SetPosition(100);
-        break;
-    default:
-        break;
-    }
+    SetFrequencyRange(*ScrollBar5, ComboBox8->ItemIndex());
 }
 
 void TForm1::Edit14DblClick(vcl::TObject*) {
@@ -105,8 +82,7 @@ void TForm1::Edit13DblClick(vcl::TObject*) {
     ScrollBar4->SetPosition(gen1Amplitude);
 }
 
-void TForm1::zobrazit1Click(vcl::TObject*) {
-    Panel13->SetVisible(true);
+void TForm1::ResetFrequencyBar() {
     ScrollBar5->SetMin(100);
     ScrollBar5->SetMax(1000);
     ScrollBar5->SetPosition(100);
@@ -114,15 +90,24 @@ void TForm1::zobrazit1Click(vcl::TObject*) {
     Edit14->SetText(LeadingBlank(vcl::IntToStr(gen1Frequency)));
     ScrollBar5->SetLargeChange(10);
     ScrollBar5->SetSmallChange(1);
+}
+
+void TForm1::ResetAmplitudeBar(int32 position) {
+    ScrollBar4->SetMin(0);
+    ScrollBar4->SetMax(32767);
+    ScrollBar4->SetPosition(position);
+    gen1Amplitude = ScrollBar4->Position();
+}
+
+void TForm1::zobrazit1Click(vcl::TObject*) {
+    Panel13->SetVisible(true);
+    ResetFrequencyBar();
     leftFrequency = 40.0;
     rightFrequency = 40.0;
     Panel14->SetVisible(false);
     ComboBox7->SetItemIndex(0);
     ComboBox8->SetItemIndex(1);
-    ScrollBar4->SetMin(0);
-    ScrollBar4->SetMax(32767);
-    ScrollBar4->SetPosition(3000);
-    gen1Amplitude = ScrollBar4->Position();
+    ResetAmplitudeBar(3000);
 }
 
 void TForm1::zruit1Click(vcl::TObject*) {

@@ -1,6 +1,7 @@
 // Generator 2's panel: a second tone added to generator 1. Each change asks
 // the playback stream to start, in case it never opened. GUI thread.
 #include "core/Form1.h"
+#include "generator/FrequencyRanges.h"
 #include "generator/GeneratorReadouts.h"
 #include "generator/StreamRequests.h"
 #include "platform/ui/Conversions.h"
@@ -72,35 +73,14 @@ void TForm1::ComboBox410Change(vcl::TObject*) {
 }
 
 void TForm1::ComboBox411Click(vcl::TObject*) {
-    switch (ComboBox411->ItemIndex()) {
-    case 0:
-        ScrollBar406->SetMin(20);
-        ScrollBar406->SetMax(100);
-        ScrollBar406->SetPosition(50);
-        break;
-    case 1:
-        ScrollBar406->SetMin(100);
-        ScrollBar406->SetMax(1000);
-        ScrollBar406->SetPosition(100);
-        break;
-    case 2:
-        ScrollBar406->SetMax(20000);
-        ScrollBar406->SetMin(1000);
-        ScrollBar406->SetPosition(4000);
-        break;
-    case 3:
-        ScrollBar406->SetMin(10);
-        ScrollBar406->SetMax(20000);
-        ScrollBar406->SetPosition(100);
-        break;
-    case 4: // "zrušit"
+    const int item = ComboBox411->ItemIndex();
+    if (SetFrequencyRange(*ScrollBar406, item))
+        return;
+    if (item == 4) { // "zrušit"
         Panel410->SetVisible(false);
         gen2Amplitude = 0;
         gen2Frequency = 0;
         RequestPlayback(AudioOut1);
-        break;
-    default:
-        break;
     }
 }
 
